@@ -1,0 +1,48 @@
+#include "core/error/messages.h"
+
+namespace vornik::messages {
+
+QString notValidInteger(const QString &text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+QString unableToWrite(const QString &path)
+{
+    return QStringLiteral("Unable to write to %1").arg(path);
+}
+
+QString cannotOpenFile(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
+}
+
+QString cannotCreateFile(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason);
+}
+
+QString lineTooLong()
+{
+    return QStringLiteral("Line too long");
+}
+
+QString fileLoadError()
+{
+    return QStringLiteral("File load error");
+}
+
+QString invalidOutlineIndex()
+{
+    return QStringLiteral("Invalid outline index");
+}
+
+QString notInCodePage(QChar character)
+{
+    const QString code = QString::number(character.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("Символ «%1» (U+%2) нельзя записать в кодировке Windows-1251.")
+        .arg(character)
+        .arg(code);
+}
+
+} // namespace vornik::messages

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The platform's own error texts, formed here and nowhere else.
+namespace vornik::messages {
+
+QString notValidInteger(const QString &text);      // "'%s' is not a valid integer value"
+QString unableToWrite(const QString &path);        // "Unable to write to %s"
+QString cannotOpenFile(const QString &path, const QString &reason);   // "Cannot open file "%s". %s"
+QString cannotCreateFile(const QString &path, const QString &reason); // "Cannot create file "%s". %s"
+QString lineTooLong();
+QString fileLoadError();
+QString invalidOutlineIndex();
+// A character that Windows-1251 cannot hold, named with its code point.
+QString notInCodePage(QChar character);
+
+} // namespace vornik::messages

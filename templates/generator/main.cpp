@@ -1,0 +1,7 @@
+#include <QGuiApplication>
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    return 0;
+}
