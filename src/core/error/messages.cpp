@@ -37,11 +37,21 @@ QString invalidOutlineIndex()
     return QStringLiteral("Invalid outline index");
 }
 
+QString invalidBitmap()
+{
+    return QStringLiteral("Bitmap image is not valid");
+}
+
 QString notInCodePage(QChar character)
 {
-    const QString code = QString::number(character.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return notInCodePage(char32_t(character.unicode()));
+}
+
+QString notInCodePage(char32_t codePoint)
+{
+    const QString code = QString::number(codePoint, 16).toUpper().rightJustified(4, QLatin1Char('0'));
     return QStringLiteral("Символ «%1» (U+%2) нельзя записать в кодировке Windows-1251.")
-        .arg(character)
+        .arg(QString::fromUcs4(&codePoint, 1))
         .arg(code);
 }
 

@@ -12,7 +12,9 @@ QString cannotCreateFile(const QString &path, const QString &reason); // "Cannot
 QString lineTooLong();
 QString fileLoadError();
 QString invalidOutlineIndex();
+QString invalidBitmap();                          // "Bitmap image is not valid"
 // A character that Windows-1251 cannot hold, named with its code point.
 QString notInCodePage(QChar character);
+QString notInCodePage(char32_t codePoint);
 
 } // namespace vornik::messages
