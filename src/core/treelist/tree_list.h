@@ -54,6 +54,17 @@ private:
         int depth;
         QString text;
     };
+
+    const Node &node(int item) const;
+    void checkItem(int item) const;
+    // The 0-based position of the first node after item that is shallower than level.
+    int endOfLevel(int item, int level) const;
+    int insertNode(int position, int level, const QString &text);
+    // Appends a line as the next line of a file; baseIndent is the first line's indentation,
+    // set here when the tree is empty. Throws "File load error" for a line that does not fit.
+    void appendIndentedLine(QStringView line, int &baseIndent);
+    static QString lineOf(const Node &node);
+
     std::vector<Node> m_nodes;   // pre-order
     int m_selected = 0;
 };
