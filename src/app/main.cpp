@@ -1,12 +1,17 @@
+#include "core/project/paths.h"
+#include "ui/editor_windows.h"
+#include "ui/tlogo.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vornik FPS v 1.1 - Проект не открыт..."));
-    window.resize(890, 641);
-    window.show();
-    return app.exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+    {
+        vornik::TLOGO splash;
+        splash.showForItsTime();
+    }
+    vornik::EditorWindows windows(vornik::InstallFolder());
+    return QApplication::exec();
 }
