@@ -1,5 +1,6 @@
 // Timing of the map document with 100,000 placed objects of 20 objects: loading and saving the map
-// file, finding the topmost entry under a point, and one canvas timer tick while dragging.
+// file, finding the topmost entry under a point, one canvas timer tick while dragging, and one
+// repaint of a full canvas view.
 
 #include "core/interaction/dialogs.h"
 #include "core/interaction/progress.h"
@@ -13,6 +14,10 @@
 #include "core/project/paths.h"
 #include "core/text/text_file.h"
 #include "core/treelist/tree_list.h"
+#include "ui/canvas_widget.h"
+
+#include <QApplication>
+#include <QScrollArea>
 
 #include <QDir>
 #include <QImage>
@@ -100,8 +105,11 @@ void makeProject(const QString &folder, const QString &mapName)
 
 } // namespace
 
-int main()
+int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString folder = JoinPath(dir.path(), QStringLiteral("Проект"));
     const QString mapName = QStringLiteral("Карта1");
@@ -154,5 +162,24 @@ int main()
         canvas.tick(context, CanvasPointer{probe});
     const double tick = millisecondsSince(start) * 1000.0 / kProbes;
     std::printf("tick while dragging:%8.2f us per tick\n", tick);
+    canvas.releaseHeldObject();
+
+    // A full view of a maximised window, repainted at scroll positions all over the canvas.
+    constexpr int kViewWidth = 1400;
+    constexpr int kViewHeight = 900;
+    constexpr int kRepaints = 200;
+    CanvasWidget widget(context);
+    widget.view()->resize(kViewWidth, kViewHeight);
+    widget.view()->show();
+    QImage frame(kViewWidth, kViewHeight, QImage::Format_ARGB32_Premultiplied);
+    std::vector<double> repaints;
+    for (int repaint = 0; repaint < kRepaints; ++repaint) {
+        const QPoint corner(random.bounded(kCanvasSide - kViewWidth), random.bounded(kCanvasSide - kViewHeight));
+        start = Clock::now();
+        widget.render(&frame, QPoint(), QRegion(QRect(corner, frame.size())), QWidget::RenderFlags());
+        repaints.push_back(millisecondsSince(start));
+    }
+    std::printf("repaint of a %dx%d view: %6.2f ms (median of %d)\n", kViewWidth, kViewHeight, median(repaints),
+                kRepaints);
     return 0;
 }
