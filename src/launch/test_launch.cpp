@@ -1,6 +1,5 @@
 #include "launch/test_launch.h"
 
-#include "core/interaction/dialogs.h"
 #include "core/interaction/shell.h"
 #include "core/map/map_operations.h"
 #include "core/project/editor_context.h"
@@ -14,17 +13,6 @@ namespace vornik {
 
 namespace {
 
-// The engine reads what is on disk, so unsaved changes of the map are offered for saving first.
-// The flag is cleared whatever the answer: the changes are not asked about again.
-void offerToSaveMap(EditorContext &context)
-{
-    OpenProject &project = context.project;
-    if (project.mapModified && !project.currentMap.isEmpty()
-        && context.dialogs.askYesNo(QStringLiteral("Сохранить изменения карты?")))
-        SaveMap(context, project.currentMap);
-    project.mapModified = false;
-}
-
 void launch(EditorContext &context, int level)
 {
     WriteTestLevel(context.project.projectFolder, level);
@@ -37,7 +25,8 @@ void RunMapTest(EditorContext &context)
 {
     if (!context.project.isOpen() || context.project.currentMap.isEmpty())
         return;
-    offerToSaveMap(context);
+    // The engine reads what is on disk.
+    OfferToSaveMap(context);
     // Levels count from 1; a map missing from the list plays as the whole game.
     launch(context, context.mapList.lineIndexOf(context.project.currentMap) + 1);
 }
@@ -46,7 +35,7 @@ void RunGameTest(EditorContext &context)
 {
     if (!context.project.isOpen())
         return;
-    offerToSaveMap(context);
+    OfferToSaveMap(context);
     launch(context, 0);
 }
 

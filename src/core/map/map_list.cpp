@@ -16,7 +16,6 @@ namespace vornik {
 
 namespace {
 
-const QString kSaveChangesQuestion = QStringLiteral("Сохранить изменения карты?");
 const QString kNewMapTitle = QStringLiteral("Добавление карты");
 const QString kRenameTitle = QStringLiteral("Переименовать");
 const QString kNamePrompt = QStringLiteral("Введите имя:");
@@ -62,10 +61,8 @@ void SelectMap(EditorContext &context)
 {
     if (!hasMaps(context))
         return;
+    OfferToSaveMap(context);
     OpenProject &project = context.project;
-    if (project.mapModified && context.dialogs.askYesNo(kSaveChangesQuestion))
-        SaveMap(context, project.currentMap);
-    project.mapModified = false;
     project.currentMap = context.mapList.text(context.mapList.selected());
     LoadMap(context, project.currentMap);
 }

@@ -176,4 +176,14 @@ void SaveMap(EditorContext &context, const QString &mapName)
     TakeCurrentObjectFromSelection(context.objectTree, context.project);
 }
 
+void OfferToSaveMap(EditorContext &context)
+{
+    OpenProject &project = context.project;
+    // Without a current map there is no file the changes could go to.
+    if (project.mapModified && !project.currentMap.isEmpty()
+        && context.dialogs.askYesNo(QStringLiteral("Сохранить изменения карты?")))
+        SaveMap(context, project.currentMap);
+    project.mapModified = false;
+}
+
 } // namespace vornik

@@ -17,4 +17,8 @@ void ClearMap(EditorContext &context, bool keepProgressShown);
 void LoadMap(EditorContext &context, const QString &mapName);
 void SaveMap(EditorContext &context, const QString &mapName);
 
+// "Сохранить изменения карты?" while the canvas holds unsaved changes of the current map; Yes
+// saves it. The flag is cleared whatever the answer, so the changes are not asked about again.
+void OfferToSaveMap(EditorContext &context);
+
 } // namespace vornik
