@@ -42,6 +42,26 @@ QString invalidBitmap()
     return QStringLiteral("Bitmap image is not valid");
 }
 
+QString cannotOpenSound(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Не удалось открыть звуковой файл: %1\n%2").arg(path, reason);
+}
+
+QString soundOpenTimedOut(int seconds)
+{
+    return QStringLiteral("Звуковая система не ответила за %1 с.").arg(seconds);
+}
+
+QString soundNotPlayable()
+{
+    return QStringLiteral("Формат файла не поддерживается.");
+}
+
+QString noMediaDeviceOpen()
+{
+    return QStringLiteral("No MCI device open");
+}
+
 QString notInCodePage(QChar character)
 {
     return notInCodePage(char32_t(character.unicode()));

@@ -89,6 +89,8 @@ inline const QString kEnemyShootGif = QStringLiteral("Текстура2.gif");
 inline const QString kEnemyWalkPng = QStringLiteral("Текстура1.png");
 inline const QString kEnemyShootPng = QStringLiteral("Текстура2.png");
 inline const QString kObjectVideo = QStringLiteral("Видео.avi");
+// Base name of an object's sound slot; the file is this name, "." and a sound extension.
+inline const QString kSoundSlot = QStringLiteral("Звук");
 inline const QString kPlayerArmourIcon = QStringLiteral("Иконка броня.bmp");
 inline const QString kPlayerHealthIcon = QStringLiteral("Иконка здоровье.bmp");
 inline const QString kPlayerCardIcon = QStringLiteral("Иконка доступ.bmp");
