@@ -67,7 +67,8 @@ CanvasPointer CanvasWidget::pointerAt(QPoint canvasPosition, Qt::KeyboardModifie
 {
     CanvasPointer pointer;
     pointer.position = canvasPosition;
-    pointer.inside = m_view->viewport()->rect().contains(m_view->viewport()->mapFrom(this, canvasPosition));
+    // Over the visible part of the canvas: the view's viewport, which leaves out the scroll bars.
+    pointer.inside = m_view->viewport()->rect().contains(mapTo(m_view->viewport(), canvasPosition));
     pointer.shift = modifiers.testFlag(Qt::ShiftModifier);
     return pointer;
 }
@@ -84,7 +85,7 @@ void CanvasWidget::tickNow()
 
 void CanvasWidget::guarded(const std::function<void()> &handler)
 {
-    RunGuarded(window(), handler);
+    RunGuarded(m_context.dialogs, handler);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent *event)

@@ -10,10 +10,12 @@
 
 namespace vornik {
 
-EditorWindows::EditorWindows(const QString &installFolder)
+EditorWindows::EditorWindows(const QString &installFolder, Dialogs *dialogs, Shell *shell)
+    : m_dialogs(dialogs != nullptr ? *dialogs : m_qtDialogs)
+    , m_shell(shell != nullptr ? *shell : m_qtShell)
 {
     m_main = std::make_unique<TMap_Editor>(installFolder, m_dialogs, m_progress, m_shell);
-    m_dialogs.setParent(m_main.get());
+    m_qtDialogs.setParent(m_main.get());
     m_main->show();
 
     m_start = std::make_unique<TNW>(*m_main);
@@ -22,9 +24,9 @@ EditorWindows::EditorWindows(const QString &installFolder)
     m_loading = std::make_unique<TLoading>();
     m_progress.setTarget(m_loading.get());
 
-    m_options = std::make_unique<TOptions>(m_main->context().project, m_main.get());
+    m_options = std::make_unique<TOptions>(m_main->context(), m_main.get());
     m_credits = std::make_unique<TProgrammers>(m_shell, m_main.get());
-    m_information = std::make_unique<TMessag>(installFolder, m_shell, m_main.get());
+    m_information = std::make_unique<TMessag>(installFolder, m_dialogs, m_shell, m_main.get());
     m_export = std::make_unique<TCreate_Game>(m_main->context(), m_main.get());
 
     TMap_Editor::Windows &windows = m_main->windows();

@@ -22,7 +22,9 @@ class TCreate_Game;
 // program ends; they are shown and hidden, never destroyed on the way.
 class EditorWindows {
 public:
-    explicit EditorWindows(const QString &installFolder);
+    // The windows ask and start things through the real boxes and the system shell, unless the
+    // caller (a test) passes its own dialogs or shell.
+    explicit EditorWindows(const QString &installFolder, Dialogs *dialogs = nullptr, Shell *shell = nullptr);
     ~EditorWindows();
     EditorWindows(const EditorWindows &) = delete;
     EditorWindows &operator=(const EditorWindows &) = delete;
@@ -36,9 +38,11 @@ public:
     TCreate_Game &exportWindow() const { return *m_export; }
 
 private:
-    QtDialogs m_dialogs;
+    QtDialogs m_qtDialogs;
+    QtShell m_qtShell;
+    Dialogs &m_dialogs;
+    Shell &m_shell;
     ProgressRelay m_progress;
-    QtShell m_shell;
     std::unique_ptr<TMap_Editor> m_main;
     std::unique_ptr<TNW> m_start;
     std::unique_ptr<TLoading> m_loading;

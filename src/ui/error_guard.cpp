@@ -1,17 +1,16 @@
 #include "ui/error_guard.h"
 
 #include "core/error/vornik_error.h"
-
-#include <QMessageBox>
+#include "core/interaction/dialogs.h"
 
 namespace vornik {
 
-void RunGuarded(QWidget *parent, const std::function<void()> &handler)
+void RunGuarded(Dialogs &dialogs, const std::function<void()> &handler)
 {
     try {
         handler();
     } catch (const VornikError &error) {
-        QMessageBox::critical(parent, QStringLiteral("Vornik FPS"), error.message());
+        dialogs.showMessage(error.message());
     }
 }
 

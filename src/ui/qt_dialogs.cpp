@@ -1,5 +1,6 @@
 #include "ui/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -16,9 +17,15 @@ QtDialogs::QtDialogs(QWidget *parent)
 {
 }
 
+QWidget *QtDialogs::owner() const
+{
+    QWidget *active = QApplication::activeWindow();
+    return active != nullptr ? active : m_parent;
+}
+
 bool QtDialogs::askYesNo(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Yes | QMessageBox::No, owner());
     box.setEscapeButton(QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -27,23 +34,23 @@ bool QtDialogs::askYesNo(const QString &text)
 QString QtDialogs::inputText(const QString &title, const QString &prompt, const QString &defaultText)
 {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(m_parent, title, prompt, QLineEdit::Normal, defaultText, &accepted);
+    const QString answer = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &accepted);
     return accepted ? answer : defaultText;
 }
 
 QString QtDialogs::chooseOpenFile(const QString &filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, QString(), QString(), QtFileFilter(filter));
+    return QFileDialog::getOpenFileName(owner(), QString(), QString(), QtFileFilter(filter));
 }
 
 QString QtDialogs::chooseSaveFile(const QString &filter)
 {
-    return QFileDialog::getSaveFileName(m_parent, QString(), QString(), QtFileFilter(filter));
+    return QFileDialog::getSaveFileName(owner(), QString(), QString(), QtFileFilter(filter));
 }
 
 void QtDialogs::showMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, kBoxTitle, text, QMessageBox::Ok, owner());
     box.exec();
 }
 

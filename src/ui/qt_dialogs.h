@@ -10,7 +10,7 @@ namespace vornik {
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget *parent = nullptr);
-    // The window the boxes appear over.
+    // The window the boxes appear over when none of the program's windows is active.
     void setParent(QWidget *parent) { m_parent = parent; }
 
     bool askYesNo(const QString &text) override;
@@ -20,6 +20,10 @@ public:
     void showMessage(const QString &text) override;
 
 private:
+    // The active window, so that a box asked for by a window that stays on top (the start window,
+    // the options) appears over it and not behind it.
+    QWidget *owner() const;
+
     QWidget *m_parent;
 };
 

@@ -24,9 +24,9 @@ TCreate_Game::TCreate_Game(EditorContext &context, QWidget *mainWindow)
         button->setMinimumSize(280, 40);
         layout->addWidget(button);
     }
-    connect(m_exe, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { ExportGameExe(m_context); }); });
+    connect(m_exe, &QPushButton::clicked, this, [this] { RunGuarded(m_context.dialogs, [this] { ExportGameExe(m_context); }); });
     connect(m_gmk, &QPushButton::clicked, this,
-            [this] { RunGuarded(this, [this] { ExportGameMakerProject(m_context); }); });
+            [this] { RunGuarded(m_context.dialogs, [this] { ExportGameMakerProject(m_context); }); });
     adjustSize();
 }
 

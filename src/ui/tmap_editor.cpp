@@ -129,27 +129,31 @@ void TMap_Editor::buildLayout()
     white.setColor(QPalette::Window, Qt::white);
     top->setPalette(white);
     auto *topLayout = new QHBoxLayout(top);
+    // Tight spacing: at the window's design width the whole panel, check boxes included, shows.
     topLayout->setContentsMargins(4, 0, 4, 2);
+    topLayout->setSpacing(4);
 
     auto *grid = new QGroupBox(QStringLiteral("Сетка"), top);
     auto *gridLayout = new QFormLayout(grid);
-    gridLayout->setContentsMargins(6, 0, 6, 2);
+    gridLayout->setContentsMargins(4, 0, 4, 2);
     gridLayout->setVerticalSpacing(1);
     m_gridHeight = new QLineEdit(m_controller.gridHeightText(), grid);
     m_gridWidth = new QLineEdit(m_controller.gridWidthText(), grid);
     for (QLineEdit *field : {m_gridHeight, m_gridWidth})
-        field->setFixedWidth(48);
+        field->setFixedWidth(36);
     gridLayout->addRow(QStringLiteral("Высота:"), m_gridHeight);
     gridLayout->addRow(QStringLiteral("Ширина:"), m_gridWidth);
     topLayout->addWidget(grid);
 
     auto *cursor = new QGroupBox(QStringLiteral("Курсор"), top);
     auto *cursorLayout = new QGridLayout(cursor);
-    cursorLayout->setContentsMargins(6, 0, 6, 2);
+    cursorLayout->setContentsMargins(4, 0, 4, 2);
     cursorLayout->setVerticalSpacing(1);
+    cursorLayout->setHorizontalSpacing(4);
     for (int i = 0; i < 4; ++i) {
         QLabel *label = navyLabel(QString(), cursor);
-        label->setMinimumWidth(110);
+        // Room for four-digit coordinates, so the labels keep their places while the pointer moves.
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("Курсор X: 0000")));
         m_cursorLabels << label;
         cursorLayout->addWidget(label, i % 2, i / 2);
     }
@@ -327,7 +331,7 @@ QAction *TMap_Editor::menuAction(const QString &menu, const QString &item) const
 
 void TMap_Editor::run(const std::function<void()> &operation)
 {
-    RunGuarded(this, operation);
+    RunGuarded(m_context.dialogs, operation);
     refreshViews();
 }
 
@@ -366,12 +370,12 @@ void TMap_Editor::changeEvent(QEvent *event)
 void TMap_Editor::closeEvent(QCloseEvent *event)
 {
     bool leave = false;
-    RunGuarded(this, [&] { leave = ConfirmLeaveProgram(m_context); });
+    RunGuarded(m_context.dialogs, [&] { leave = ConfirmLeaveProgram(m_context); });
     if (!leave) {
         event->ignore();
         return;
     }
-    RunGuarded(this, [this] { savePlacement(); });
+    RunGuarded(m_context.dialogs, [this] { savePlacement(); });
     event->accept();
     QApplication::quit();
 }

@@ -38,9 +38,10 @@ QLabel *whiteBoldLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-TMessag::TMessag(const QString &installFolder, Shell &shell, QWidget *mainWindow)
+TMessag::TMessag(const QString &installFolder, Dialogs &dialogs, Shell &shell, QWidget *mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint)
     , m_installFolder(installFolder)
+    , m_dialogs(dialogs)
     , m_shell(shell)
     , m_mainWindow(mainWindow)
 {
@@ -77,7 +78,7 @@ TMessag::TMessag(const QString &installFolder, Shell &shell, QWidget *mainWindow
     layout->addWidget(m_showAtStart);
 
     connect(link, &LinkLabel::clicked, this, [this] { m_shell.openAddress(site::kSiteAddress); });
-    connect(understoodButton, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { understood(); }); });
+    connect(understoodButton, &QPushButton::clicked, this, [this] { RunGuarded(m_dialogs, [this] { understood(); }); });
 
     adjustSize();
     CentreOver(this, m_mainWindow);

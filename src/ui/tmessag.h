@@ -6,6 +6,7 @@ class QCheckBox;
 
 namespace vornik {
 
+class Dialogs;
 class Shell;
 
 // The useful-information window: greets the user at start when "Start.ini" asks for it.
@@ -13,7 +14,7 @@ class TMessag : public QWidget {
     Q_OBJECT
 
 public:
-    TMessag(const QString &installFolder, Shell &shell, QWidget *mainWindow);
+    TMessag(const QString &installFolder, Dialogs &dialogs, Shell &shell, QWidget *mainWindow);
 
     // Whether "Start.ini" asks for the window at start; a missing or unreadable file says no.
     bool wantedAtStart() const;
@@ -26,6 +27,7 @@ private:
     QString startIniPath() const;
 
     QString m_installFolder;
+    Dialogs &m_dialogs;
     Shell &m_shell;
     QWidget *m_mainWindow;
     QCheckBox *m_showAtStart;

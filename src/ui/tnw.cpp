@@ -63,12 +63,12 @@ TNW::TNW(TMap_Editor &mainWindow)
     connect(m_recent, &TreeListView::lineDoubleClicked, this, &TNW::openSelectedRecent);
     connect(m_open, &QPushButton::clicked, this, [this] {
         bool opened = false;
-        RunGuarded(this, [&] { opened = OpenProjectFile(m_main.context(), QString()); });
+        RunGuarded(m_main.context().dialogs, [&] { opened = OpenProjectFile(m_main.context(), QString()); });
         afterOperation(opened);
     });
     connect(m_new, &QPushButton::clicked, this, [this] {
         bool opened = false;
-        RunGuarded(this, [&] { opened = NewProject(m_main.context()); });
+        RunGuarded(m_main.context().dialogs, [&] { opened = NewProject(m_main.context()); });
         afterOperation(opened);
     });
     resize(sizeHint().expandedTo(QSize(480, 300)));
@@ -90,7 +90,7 @@ void TNW::openSelectedRecent()
         return;
     const QString path = recent.text(recent.selected());
     bool opened = false;
-    RunGuarded(this, [&] { opened = OpenProjectFile(m_main.context(), path); });
+    RunGuarded(m_main.context().dialogs, [&] { opened = OpenProjectFile(m_main.context(), path); });
     afterOperation(opened);
 }
 
@@ -100,14 +100,14 @@ void TNW::removeSelectedRecent()
     if (recent.isEmpty())
         return;
     const QString path = recent.text(recent.selected());
-    RunGuarded(this, [&] { RemoveRecentProject(recent, m_main.context().installFolder, path); });
+    RunGuarded(m_main.context().dialogs, [&] { RemoveRecentProject(recent, m_main.context().installFolder, path); });
     m_recent->refresh();
 }
 
 void TNW::showEvent(QShowEvent *event)
 {
     CentreOnScreen(this);
-    RunGuarded(this, [this] { PruneRecentProjects(m_main.context().recentProjects, m_main.context().installFolder); });
+    RunGuarded(m_main.context().dialogs, [this] { PruneRecentProjects(m_main.context().recentProjects, m_main.context().installFolder); });
     m_recent->refresh();
     QWidget::showEvent(event);
 }

@@ -1,5 +1,6 @@
 #include "ui/toptions.h"
 
+#include "core/project/editor_context.h"
 #include "core/project/open_project.h"
 #include "core/project/project_settings.h"
 #include "ui/error_guard.h"
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace vornik {
@@ -23,11 +25,21 @@ const QString kDefaultNotes = QStringLiteral(
     "\n"
     "Это можно стереть и написать свою...");
 
+// The notes exactly as typed, lines ended by "\n". QPlainTextEdit::toPlainText would turn every
+// no-break space into a blank, which Windows-1251 holds apart.
+QString notesText(const QPlainTextEdit *notes)
+{
+    QString text = notes->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
 } // namespace
 
-TOptions::TOptions(const OpenProject &project, QWidget *mainWindow)
+TOptions::TOptions(EditorContext &context, QWidget *mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint)
-    , m_project(project)
+    , m_context(context)
     , m_mainWindow(mainWindow)
 {
     setWindowTitle(QStringLiteral("Опции проекта"));
@@ -50,13 +62,13 @@ TOptions::TOptions(const OpenProject &project, QWidget *mainWindow)
     layout->addWidget(extra, 1);
     auto *saveButton = new QPushButton(QStringLiteral("Сохранить"), this);
     layout->addWidget(saveButton);
-    connect(saveButton, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { save(); }); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { RunGuarded(m_context.dialogs, [this] { save(); }); });
     adjustSize();
 }
 
 void TOptions::open()
 {
-    if (!m_project.isOpen())
+    if (!m_context.project.isOpen())
         return;
     if (isVisible())
         hide();
@@ -69,16 +81,16 @@ void TOptions::showEvent(QShowEvent *event)
 {
     if (m_mainWindow)
         m_mainWindow->setEnabled(false);
-    RunGuarded(this, [this] { load(); });
+    RunGuarded(m_context.dialogs, [this] { load(); });
     QWidget::showEvent(event);
 }
 
 void TOptions::load()
 {
-    const AuthorData values = ReadAuthorData(m_project.projectFolder);
+    const AuthorData values = ReadAuthorData(m_context.project.projectFolder);
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         m_fields[i]->setText(values[i]);
-    if (const std::optional<QString> notes = ReadProjectNotes(m_project.projectFolder))
+    if (const std::optional<QString> notes = ReadProjectNotes(m_context.project.projectFolder))
         m_notes->setPlainText(*notes);
 }
 
@@ -87,8 +99,8 @@ void TOptions::save()
     AuthorData values;
     for (std::size_t i = 0; i < m_fields.size(); ++i)
         values[i] = m_fields[i]->text();
-    WriteAuthorData(m_project.projectFolder, values);
-    WriteProjectNotes(m_project.projectFolder, m_notes->toPlainText());
+    WriteAuthorData(m_context.project.projectFolder, values);
+    WriteProjectNotes(m_context.project.projectFolder, notesText(m_notes));
 }
 
 void TOptions::closeEvent(QCloseEvent *event)

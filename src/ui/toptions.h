@@ -9,7 +9,7 @@ class QPlainTextEdit;
 
 namespace vornik {
 
-struct OpenProject;
+struct EditorContext;
 
 // "Опции проекта": the author's data in "Игра.fps" and the project notes. Every showing reads both
 // files again; "Сохранить" writes both.
@@ -17,7 +17,7 @@ class TOptions : public QWidget {
     Q_OBJECT
 
 public:
-    TOptions(const OpenProject &project, QWidget *mainWindow);
+    TOptions(EditorContext &context, QWidget *mainWindow);
 
     // The main menu's "Свойства": shown afresh, also when it is open already.
     void open();
@@ -33,7 +33,7 @@ protected:
 private:
     void load();
 
-    const OpenProject &m_project;
+    EditorContext &m_context;
     QWidget *m_mainWindow;
     std::array<QLineEdit *, 7> m_fields{};
     QPlainTextEdit *m_notes;
