@@ -12,12 +12,15 @@
 #include "core/text/cp1251.h"
 #include "core/text/text_file.h"
 #include "launch/test_launch.h"
+#include "support/expected_files.h"
 #include "support/test_editor.h"
 
 #include <QDir>
 #include <QtTest>
 
 using namespace vornik;
+using vornik::test::crlfLines;
+using vornik::test::placedOf;
 
 namespace {
 
@@ -26,18 +29,6 @@ CanvasPointer at(int x, int y, bool shift = false)
     return {QPoint(x, y), true, shift};
 }
 
-QByteArray crlfLines(const QStringList &lines)
-{
-    return EncodeCp1251(lines.join("\r\n") + "\r\n");
-}
-
-QStringList placedOf(const MapDocument &map)
-{
-    QStringList placed;
-    for (const PlacedObject &entry : map.entries())
-        placed << QStringLiteral("%1 %2 %3").arg(entry.tag).arg(entry.position.x()).arg(entry.position.y());
-    return placed;
-}
 
 } // namespace
 

@@ -7,6 +7,7 @@
 #include "core/text/cp1251.h"
 #include "core/text/text_file.h"
 #include "core/treelist/tree_list.h"
+#include "support/expected_files.h"
 #include "support/fakes.h"
 #include "support/stub_engine/stub_engine_record.h"
 #include "support/temp_install.h"
@@ -27,18 +28,6 @@ using namespace vornik::test;
 
 namespace {
 
-QByteArray crlfLines(const QStringList &lines)
-{
-    return EncodeCp1251(lines.join("\r\n") + "\r\n");
-}
-
-QStringList placedOf(const MapDocument &map)
-{
-    QStringList placed;
-    for (const PlacedObject &entry : map.entries())
-        placed << QStringLiteral("%1 %2 %3").arg(entry.tag).arg(entry.position.x()).arg(entry.position.y());
-    return placed;
-}
 
 } // namespace
 
